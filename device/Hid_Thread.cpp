@@ -36,7 +36,7 @@ Hid_Thread::~Hid_Thread()
 
 DevRecord Hid_Thread::record(int i) const
 {
-    QMutexLocker lock(&devicesMutex);
+    std::lock_guard<std::mutex> lock(devicesMutex);
     return (i >= 0 && i < devices.size()) ? devices.at(i) : DevRecord();
 }
 
@@ -70,7 +70,7 @@ void Hid_Thread::scanDevices(const QList<DevInfo> &table)
         }
     }
 
-    QMutexLocker lock(&devicesMutex);
+    std::lock_guard<std::mutex> lock(devicesMutex);
     devices = fresh;
     ++devicesGeneration;
 }
@@ -80,7 +80,7 @@ HidHandle *Hid_Thread::openInterface(int i, bool command)
     QString path;
     quint64 generation;
     {
-        QMutexLocker lock(&devicesMutex);
+        std::lock_guard<std::mutex> lock(devicesMutex);
         if (i < 0 || i >= devices.size())
             return nullptr;
         path = command ? devices.at(i).cmdPath : devices.at(i).watchPath;
@@ -102,7 +102,7 @@ HidHandle *Hid_Thread::openInterface(int i, bool command)
     }
     // Later opens fail at once until the next scan rebuilds the record. A
     // scan that ran meanwhile has fresh records: leave those alone.
-    QMutexLocker lock(&devicesMutex);
+    std::lock_guard<std::mutex> lock(devicesMutex);
     if (generation == devicesGeneration && i < devices.size()) {
         if (command)
             devices[i].cmdPath.clear();

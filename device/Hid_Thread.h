@@ -10,10 +10,10 @@
 
 #include <QFuture>
 #include <QList>
-#include <QMutex>
 #include <QThread>
 
 #include <atomic>
+#include <mutex>
 
 class Widget;
 
@@ -105,7 +105,7 @@ private:
     int reportLengthOf(int i) const;
     void endExchange();
 
-    mutable QMutex devicesMutex;
+    mutable std::mutex devicesMutex;
     quint64 devicesGeneration = 0; // bumped by each scan, guarded by devicesMutex
     int exchangeDevice = 0;        // curDevice captured when a write exchange starts
     QFuture<bool> lastWrite;

@@ -1,7 +1,7 @@
 #include "VirtualR7.h"
 
-#include <QDeadlineTimer>
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 
@@ -28,6 +28,22 @@ public:
 };
 
 namespace {
+// A wait bound in ms; negative waits without limit.
+struct Deadline
+{
+    explicit Deadline(int ms) : unbounded(ms < 0), at(std::chrono::steady_clock::now() + std::chrono::milliseconds(std::max(ms, 0))) {}
+    bool expired() const { return !unbounded && std::chrono::steady_clock::now() >= at; }
+    void wait(std::condition_variable &cv, std::unique_lock<std::mutex> &lock) const
+    {
+        if (unbounded)
+            cv.wait(lock);
+        else
+            cv.wait_until(lock, at);
+    }
+    bool unbounded;
+    std::chrono::steady_clock::time_point at;
+};
+
 qint64 nowNs()
 {
     return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
@@ -50,58 +66,57 @@ VirtualR7::VirtualR7() = default;
 
 VirtualR7::~VirtualR7()
 {
-    QMutexLocker lock(&m);
+    std::unique_lock<std::mutex> lock(m);
     dying = true;
-    changed.wakeAll();
+    changed.notify_all();
     // Blocked callers leave on `dying`; wait until none is inside.
-    while (hanging > 0)
-        changed.wait(&m, 10);
+    changed.wait(lock, [this] { return hanging == 0; });
     qDeleteAll(keyboards);
     keyboards.clear();
 }
 
 int VirtualR7::plug(bool withSecondInterface)
 {
-    QMutexLocker lock(&m);
+    std::unique_lock<std::mutex> lock(m);
     auto *k = new Keyboard;
     k->hasWatch = withSecondInterface;
     k->fw = factoryFirmware();
     keyboards.append(k);
-    changed.wakeAll();
+    changed.notify_all();
     return int(keyboards.size()) - 1;
 }
 
 void VirtualR7::unplug(int kb)
 {
-    QMutexLocker lock(&m);
+    std::unique_lock<std::mutex> lock(m);
     for (int i = 0; i < keyboards.size(); ++i)
         if (kb < 0 || kb == i) {
             keyboards[i]->present = false;
             keyboards[i]->input.clear();
             keyboards[i]->pendingCode = 0;
         }
-    changed.wakeAll();
+    changed.notify_all();
 }
 
 void VirtualR7::replug(int kb)
 {
-    QMutexLocker lock(&m);
+    std::unique_lock<std::mutex> lock(m);
     if (kb < 0 || kb >= keyboards.size())
         return;
     keyboards[kb]->present = true;
     ++keyboards[kb]->generation;
-    changed.wakeAll();
+    changed.notify_all();
 }
 
 int VirtualR7::keyboardCount() const
 {
-    QMutexLocker lock(&m);
+    std::unique_lock<std::mutex> lock(m);
     return int(keyboards.size());
 }
 
 bool VirtualR7::isPlugged(int kb) const
 {
-    QMutexLocker lock(&m);
+    std::unique_lock<std::mutex> lock(m);
     return kb >= 0 && kb < keyboards.size() && keyboards[kb]->present;
 }
 
@@ -112,54 +127,54 @@ QByteArray VirtualR7::pathOf(int kb, Interface iface)
 
 VirtualR7::Firmware VirtualR7::firmware(int kb) const
 {
-    QMutexLocker lock(&m);
+    std::unique_lock<std::mutex> lock(m);
     return (kb >= 0 && kb < keyboards.size()) ? keyboards[kb]->fw : Firmware();
 }
 
 void VirtualR7::setFirmware(int kb, const Firmware &fw)
 {
-    QMutexLocker lock(&m);
+    std::unique_lock<std::mutex> lock(m);
     if (kb >= 0 && kb < keyboards.size())
         keyboards[kb]->fw = fw;
 }
 
 void VirtualR7::removeAfterReports(int reports, int kb)
 {
-    QMutexLocker lock(&m);
+    std::unique_lock<std::mutex> lock(m);
     removeAfter = reports;
     removeKb = kb;
 }
 
 void VirtualR7::hangNext(Op op)
 {
-    QMutexLocker lock(&m);
+    std::unique_lock<std::mutex> lock(m);
     hangPending[int(op)] = true;
 }
 
 void VirtualR7::releaseHang()
 {
-    QMutexLocker lock(&m);
+    std::unique_lock<std::mutex> lock(m);
     for (bool &h : hangPending)
         h = false;
     ++hangRelease;
-    changed.wakeAll();
+    changed.notify_all();
 }
 
 bool VirtualR7::isHanging() const
 {
-    QMutexLocker lock(&m);
+    std::unique_lock<std::mutex> lock(m);
     return hanging > 0;
 }
 
 void VirtualR7::failNext(Op op, int count)
 {
-    QMutexLocker lock(&m);
+    std::unique_lock<std::mutex> lock(m);
     failCount[int(op)] = count;
 }
 
 void VirtualR7::failOpen(const QByteArray &path, bool fail)
 {
-    QMutexLocker lock(&m);
+    std::unique_lock<std::mutex> lock(m);
     if (fail)
         failingOpens.insert(path);
     else
@@ -168,19 +183,19 @@ void VirtualR7::failOpen(const QByteArray &path, bool fail)
 
 QList<VirtualR7::LogEntry> VirtualR7::log() const
 {
-    QMutexLocker lock(&m);
+    std::unique_lock<std::mutex> lock(m);
     return entries;
 }
 
 void VirtualR7::clearLog()
 {
-    QMutexLocker lock(&m);
+    std::unique_lock<std::mutex> lock(m);
     entries.clear();
 }
 
 int VirtualR7::openHandleCount() const
 {
-    QMutexLocker lock(&m);
+    std::unique_lock<std::mutex> lock(m);
     return handles;
 }
 
@@ -188,7 +203,7 @@ int VirtualR7::openHandleCount() const
 
 QList<HidNodeInfo> VirtualR7::enumerate(unsigned short vid, unsigned short pid)
 {
-    QMutexLocker lock(&m);
+    std::unique_lock<std::mutex> lock(m);
     QList<HidNodeInfo> nodes;
     if ((vid != 0 && vid != vendorId) || (pid != 0 && pid != productId))
         return nodes;
@@ -204,7 +219,7 @@ QList<HidNodeInfo> VirtualR7::enumerate(unsigned short vid, unsigned short pid)
 
 HidHandle *VirtualR7::openPath(const QByteArray &path)
 {
-    QMutexLocker lock(&m);
+    std::unique_lock<std::mutex> lock(m);
     if (dying || failingOpens.contains(path))
         return nullptr;
     if (failCount[int(Op::Open)] > 0) {
@@ -240,7 +255,7 @@ int VirtualR7::setNonblocking(HidHandle *h, int)
 // Lock held. 1: go on; -1: the transfer fails; 0: a hung read timed out.
 // For a hang, waits without the lock until released (then the transfer goes
 // on), removed or destroyed, or for reads until their timeout.
-int VirtualR7::enter(VHandle *vh, Op op, int timeoutMs)
+int VirtualR7::enter(std::unique_lock<std::mutex> &lock, VHandle *vh, Op op, int timeoutMs)
 {
     auto alive = [&] {
         return !dying && vh && vh->kb < keyboards.size() && keyboards[vh->kb]->present
@@ -255,12 +270,12 @@ int VirtualR7::enter(VHandle *vh, Op op, int timeoutMs)
     if (hangPending[int(op)]) {
         hangPending[int(op)] = false;
         const quint64 release = hangRelease;
-        QDeadlineTimer deadline = timeoutMs < 0 ? QDeadlineTimer(QDeadlineTimer::Forever) : QDeadlineTimer(timeoutMs);
+        const Deadline deadline(timeoutMs);
         ++hanging;
-        while (alive() && hangRelease == release && !deadline.hasExpired())
-            changed.wait(&m, deadline);
+        while (alive() && hangRelease == release && !deadline.expired())
+            deadline.wait(changed, lock);
         --hanging;
-        changed.wakeAll();
+        changed.notify_all();
         if (!alive())
             return -1;
         if (hangRelease == release)
@@ -279,15 +294,15 @@ void VirtualR7::logReport(int kb, int iface, Dir dir, Kind kind, const QByteArra
             keyboards[kb]->input.clear();
             keyboards[kb]->pendingCode = 0;
         }
-        changed.wakeAll();
+        changed.notify_all();
     }
 }
 
 int VirtualR7::sendFeatureReport(HidHandle *h, const unsigned char *data, size_t length)
 {
-    QMutexLocker lock(&m);
+    std::unique_lock<std::mutex> lock(m);
     auto *vh = static_cast<VHandle *>(h);
-    if (enter(vh, Op::SendFeature) != 1 || !data || length != 9)
+    if (enter(lock, vh, Op::SendFeature) != 1 || !data || length != 9)
         return -1;
     const QByteArray req(reinterpret_cast<const char *>(data), int(length));
     Keyboard &k = *keyboards[vh->kb];
@@ -299,9 +314,9 @@ int VirtualR7::sendFeatureReport(HidHandle *h, const unsigned char *data, size_t
 
 int VirtualR7::getFeatureReport(HidHandle *h, unsigned char *data, size_t length)
 {
-    QMutexLocker lock(&m);
+    std::unique_lock<std::mutex> lock(m);
     auto *vh = static_cast<VHandle *>(h);
-    if (enter(vh, Op::GetFeature) != 1 || !data || length < 9)
+    if (enter(lock, vh, Op::GetFeature) != 1 || !data || length < 9)
         return -1;
     const QByteArray &answer = keyboards[vh->kb]->answer;
     std::memcpy(data, answer.constData(), 9);
@@ -311,9 +326,9 @@ int VirtualR7::getFeatureReport(HidHandle *h, unsigned char *data, size_t length
 
 int VirtualR7::write(HidHandle *h, const unsigned char *data, size_t length)
 {
-    QMutexLocker lock(&m);
+    std::unique_lock<std::mutex> lock(m);
     auto *vh = static_cast<VHandle *>(h);
-    if (enter(vh, Op::Write) != 1 || !data || length != size_t(reportLength) + 1)
+    if (enter(lock, vh, Op::Write) != 1 || !data || length != size_t(reportLength) + 1)
         return -1;
     const QByteArray report(reinterpret_cast<const char *>(data), int(length));
     if (vh->iface == CommandInterface)
@@ -324,22 +339,22 @@ int VirtualR7::write(HidHandle *h, const unsigned char *data, size_t length)
 
 int VirtualR7::readTimeout(HidHandle *h, unsigned char *data, size_t length, int timeoutMs)
 {
-    QMutexLocker lock(&m);
+    std::unique_lock<std::mutex> lock(m);
     auto *vh = static_cast<VHandle *>(h);
-    const QDeadlineTimer deadline = timeoutMs < 0 ? QDeadlineTimer(QDeadlineTimer::Forever) : QDeadlineTimer(timeoutMs);
+    const Deadline deadline(timeoutMs);
     if (!data)
         return -1;
-    const int entered = enter(vh, Op::Read, timeoutMs);
+    const int entered = enter(lock, vh, Op::Read, timeoutMs);
     if (entered != 1)
         return entered;
     auto alive = [&] {
         return !dying && keyboards[vh->kb]->present && keyboards[vh->kb]->generation == vh->generation;
     };
     ++hanging; // counts as a blocked caller for the destructor
-    while (alive() && (vh->iface != CommandInterface || keyboards[vh->kb]->input.isEmpty()) && !deadline.hasExpired())
-        changed.wait(&m, deadline);
+    while (alive() && (vh->iface != CommandInterface || keyboards[vh->kb]->input.isEmpty()) && !deadline.expired())
+        deadline.wait(changed, lock);
     --hanging;
-    changed.wakeAll();
+    changed.notify_all();
     if (!alive())
         return -1;
     Keyboard &k = *keyboards[vh->kb];
@@ -356,7 +371,7 @@ void VirtualR7::close(HidHandle *h)
 {
     if (!h)
         return;
-    QMutexLocker lock(&m);
+    std::unique_lock<std::mutex> lock(m);
     --handles;
     delete static_cast<VHandle *>(h);
 }

@@ -47,9 +47,10 @@
 
 #include <QByteArray>
 #include <QList>
-#include <QMutex>
 #include <QSet>
-#include <QWaitCondition>
+
+#include <condition_variable>
+#include <mutex>
 
 class VirtualR7 : public HidBackend
 {
@@ -138,13 +139,13 @@ private:
     struct Keyboard;
     class VHandle;
 
-    int enter(VHandle *vh, Op op, int timeoutMs = -1); // fault checks, hang; lock held
+    int enter(std::unique_lock<std::mutex> &lock, VHandle *vh, Op op, int timeoutMs = -1); // fault checks, hang
     void logReport(int kb, int iface, Dir dir, Kind kind, const QByteArray &bytes);
     void handleRequest(Keyboard &k, const QByteArray &req);
     void handleOutput(Keyboard &k, const QByteArray &report);
 
-    mutable QMutex m;
-    QWaitCondition changed;
+    mutable std::mutex m;
+    std::condition_variable changed;
     QList<Keyboard *> keyboards;
     QList<LogEntry> entries;
     QSet<QByteArray> failingOpens;

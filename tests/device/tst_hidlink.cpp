@@ -3,10 +3,10 @@
 #include "device/Hid_Thread.h"
 #include "device/virtual/VirtualR7.h"
 
-#include <QMutex>
 #include <QtTest>
 
 #include <functional>
+#include <mutex>
 
 using Op = VirtualR7::Op;
 using Log = QList<VirtualR7::LogEntry>;
@@ -16,14 +16,14 @@ Q_DECLARE_METATYPE(VirtualR7::Op)
 
 namespace {
 
-QMutex messagesMutex;
+std::mutex messagesMutex;
 QStringList messages;
 QtMessageHandler previousHandler = nullptr;
 
 void collect(QtMsgType type, const QMessageLogContext &ctx, const QString &text)
 {
     if (type == QtDebugMsg) {
-        QMutexLocker lock(&messagesMutex);
+        std::lock_guard<std::mutex> lock(messagesMutex);
         messages.append(text);
     }
     if (type != QtDebugMsg && previousHandler)
@@ -32,7 +32,7 @@ void collect(QtMsgType type, const QMessageLogContext &ctx, const QString &text)
 
 QStringList takeMessages()
 {
-    QMutexLocker lock(&messagesMutex);
+    std::lock_guard<std::mutex> lock(messagesMutex);
     return std::exchange(messages, {});
 }
 
