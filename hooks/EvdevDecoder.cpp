@@ -1,5 +1,8 @@
 #include "EvdevDecoder.h"
 
+#include "InputSource.h"
+#include "LinuxKeyMapper.h"
+
 #include <cerrno>
 #include <cstring>
 
@@ -97,4 +100,32 @@ bool EvdevReader::readAvailable(const EvdevDecoder::Emit &out)
         partialSize = total - offset;
         std::memcpy(partial, buffer + offset, partialSize);
     }
+}
+
+void deliverEvdevRecord(const input_event &e, LinuxKeyMapper &mapper, const InputSink &sink)
+{
+    if (e.type == EV_REL) {
+        if (sink.mouse)
+            sink.mouse(e.code == REL_WHEEL ? kMouseWheel : kMouseHorizontalWheel, 0, 0);
+        return;
+    }
+    const bool down = e.value != 0; // 2 is auto-repeat: the key is still down
+    quint32 message = 0;
+    switch (e.code) {
+    case BTN_LEFT: message = down ? kLeftButtonDown : kLeftButtonUp; break;
+    case BTN_RIGHT: message = down ? kRightButtonDown : kRightButtonUp; break;
+    case BTN_MIDDLE: message = down ? kMiddleButtonDown : kMiddleButtonUp; break;
+    case BTN_SIDE: case BTN_EXTRA: case BTN_FORWARD: case BTN_BACK: case BTN_TASK:
+        message = down ? kExtraButtonDown : kExtraButtonUp;
+        break;
+    default:
+        if (e.code >= BTN_MISC && e.code < KEY_OK)
+            return; // joystick, tablet and touch buttons
+        LinuxKeyMapper::Key key;
+        if (mapper.map(e.code, down, &key) && sink.key)
+            sink.key(down, key.scanCode, key.flags);
+        return;
+    }
+    if (sink.mouse)
+        sink.mouse(message, 0, 0);
 }

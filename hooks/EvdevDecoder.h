@@ -6,6 +6,9 @@
 #include <functional>
 #include <vector>
 
+class LinuxKeyMapper;
+struct InputSink;
+
 // Decodes the record stream of one evdev node into the key and wheel events
 // the input capture needs. Records are held until their frame's SYN_REPORT;
 // after SYN_DROPPED (the kernel's buffer overflowed) everything up to the next
@@ -66,3 +69,8 @@ private:
     unsigned char partial[sizeof(input_event)] = {};
     size_t partialSize = 0; // bytes of a record whose rest has not arrived yet
 };
+
+// Hands one decoded record to the sink: keyboard keys as the scan codes of a
+// Windows hook (value 2, auto-repeat, is a further press, as there), buttons
+// and the wheel as mouse messages. evdev knows no pointer position: (0, 0).
+void deliverEvdevRecord(const input_event &record, LinuxKeyMapper &mapper, const InputSink &sink);

@@ -143,28 +143,5 @@ void EvdevInputSource::readInotify()
 
 void EvdevInputSource::deliver(const input_event &e)
 {
-    if (e.type == EV_REL) {
-        if (sink.mouse)
-            sink.mouse(e.code == REL_WHEEL ? kMouseWheel : kMouseHorizontalWheel, 0, 0);
-        return;
-    }
-    const bool down = e.value != 0; // 2 is auto-repeat: the key is still down
-    quint32 message = 0;
-    switch (e.code) {
-    case BTN_LEFT: message = down ? kLeftButtonDown : kLeftButtonUp; break;
-    case BTN_RIGHT: message = down ? kRightButtonDown : kRightButtonUp; break;
-    case BTN_MIDDLE: message = down ? kMiddleButtonDown : kMiddleButtonUp; break;
-    case BTN_SIDE: case BTN_EXTRA: case BTN_FORWARD: case BTN_BACK: case BTN_TASK:
-        message = down ? kExtraButtonDown : kExtraButtonUp;
-        break;
-    default:
-        if (e.code >= BTN_MISC && e.code < KEY_OK)
-            return; // joystick, tablet and touch buttons
-        LinuxKeyMapper::Key key;
-        if (mapper.map(e.code, down, &key) && sink.key)
-            sink.key(down, key.scanCode, key.flags);
-        return;
-    }
-    if (sink.mouse)
-        sink.mouse(message, 0, 0);
+    deliverEvdevRecord(e, mapper, sink);
 }

@@ -50,6 +50,7 @@ public:
 
 using InputSourceFactory = std::function<std::unique_ptr<InputSource>()>;
 
-// The source for this session: the Win32 hooks on Windows; on Linux XInput2
-// when an X display opens and has XInput 2, else the evdev nodes.
+// The source for this session: the Win32 hooks on Windows. On Linux the X
+// server through XInput 2 when DISPLAY opens and has XInput 2, else the evdev
+// nodes; in a Wayland session the evdev nodes first and the X server second.
 std::unique_ptr<InputSource> createSystemInputSource();

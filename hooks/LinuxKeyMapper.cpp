@@ -77,9 +77,3 @@ bool LinuxKeyMapper::map(int linuxCode, bool isDown, Key *out)
     *out = key;
     return true;
 }
-
-void LinuxKeyMapper::reset()
-{
-    pressed.fill(Key{});
-    isHeld.fill(false);
-}

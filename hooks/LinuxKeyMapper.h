@@ -25,8 +25,17 @@ public:
     // with, even when the modifier was let go first.
     bool map(int linuxCode, bool isDown, Key *out);
 
-    // Forgets held keys and modifiers (the device stream was interrupted).
-    void reset();
+    // Forgets held keys and modifiers, handing each held key's release to
+    // release (the stream of events ended or was interrupted).
+    template <typename Release>
+    void releaseAll(Release release)
+    {
+        for (size_t code = 0; code < isHeld.size(); ++code) {
+            if (isHeld[code])
+                release(pressed[code]);
+        }
+        isHeld.fill(false);
+    }
 
 private:
     std::array<Key, 256> pressed{};   // what each held key reported at its press

@@ -2,6 +2,9 @@
 
 #include <QDebug>
 
+#include <mutex>
+#include <set>
+
 #include <X11/Xlib.h>
 #include <X11/extensions/XInput2.h>
 
@@ -9,17 +12,68 @@ struct X11InputSource::Connection
 {
     Display *display = nullptr;
     int xiOpcode = 0;
-    ~Connection()
-    {
-        if (display)
-            XCloseDisplay(display);
-    }
+    bool lost = false; // the server went away: nothing but XCloseDisplay may be called
+    ~Connection();
 };
 
-std::unique_ptr<X11InputSource> X11InputSource::open()
+namespace {
+
+// Xlib ends the process when a connection breaks: its default I/O error
+// handler exits. These connections only watch input, and losing one (an
+// Xwayland restart, say) must not take the program down. Their breakage is
+// therefore let through to the per-display exit handler, which marks the
+// connection lost instead of exiting; other displays keep the handler that
+// was in place.
+std::mutex ownDisplaysLock;
+std::set<Display *> ownDisplays;
+XIOErrorHandler previousIoErrorHandler = nullptr;
+
+int onIoError(Display *display)
+{
+    {
+        std::lock_guard<std::mutex> lock(ownDisplaysLock);
+        if (ownDisplays.count(display))
+            return 0; // on to onConnectionBroken
+    }
+    return previousIoErrorHandler ? previousIoErrorHandler(display) : 0;
+}
+
+void onConnectionBroken(Display *, void *userData)
+{
+    static_cast<X11InputSource::Connection *>(userData)->lost = true;
+}
+
+void watchForBreakage(X11InputSource::Connection *c)
+{
+    std::lock_guard<std::mutex> lock(ownDisplaysLock);
+    XIOErrorHandler current = XSetIOErrorHandler(onIoError);
+    if (current != onIoError)
+        previousIoErrorHandler = current;
+    ownDisplays.insert(c->display);
+    XSetIOErrorExitHandler(c->display, onConnectionBroken, c);
+}
+
+void forget(Display *display)
+{
+    std::lock_guard<std::mutex> lock(ownDisplaysLock);
+    ownDisplays.erase(display);
+}
+
+} // namespace
+
+X11InputSource::Connection::~Connection()
+{
+    if (!display)
+        return;
+    // Xlib skips the server round trips of a display that broke.
+    XCloseDisplay(display);
+    forget(display);
+}
+
+std::unique_ptr<X11InputSource> X11InputSource::open(const QByteArray &displayName)
 {
     auto c = std::make_unique<Connection>();
-    c->display = XOpenDisplay(nullptr);
+    c->display = XOpenDisplay(displayName.isEmpty() ? nullptr : displayName.constData());
     if (!c->display)
         return nullptr;
 
@@ -30,6 +84,7 @@ std::unique_ptr<X11InputSource> X11InputSource::open()
         qDebug().noquote() << "Input capture: the X display has no XInput 2";
         return nullptr;
     }
+    watchForBreakage(c.get());
     return std::unique_ptr<X11InputSource>(new X11InputSource(std::move(c)));
 }
 
@@ -69,9 +124,11 @@ bool X11InputSource::start(const InputSink &s)
 void X11InputSource::readEvents()
 {
     Display *d = x->display;
+    if (x->lost)
+        return;
     // XPending reads what the socket holds; events Xlib has buffered would not
     // wake the notifier again, so drain them all.
-    while (XPending(d)) {
+    while (!x->lost && XPending(d)) {
         XEvent ev;
         XNextEvent(d, &ev);
         XGenericEventCookie *cookie = &ev.xcookie;
@@ -109,6 +166,8 @@ void X11InputSource::readEvents()
                 int winX = 0, winY = 0;
                 unsigned int buttons = 0;
                 XQueryPointer(d, DefaultRootWindow(d), &root, &child, &rootX, &rootY, &winX, &winY, &buttons);
+                if (x->lost)
+                    break;
             }
             sink.mouse(message, rootX, rootY);
             break;
@@ -116,6 +175,20 @@ void X11InputSource::readEvents()
         default:
             break;
         }
-        XFreeEventData(d, cookie);
+        if (!x->lost)
+            XFreeEventData(d, cookie);
     }
+    if (x->lost)
+        connectionLost();
+}
+
+void X11InputSource::connectionLost()
+{
+    notifier->setEnabled(false);
+    qDebug().noquote() << "Input capture stopped: the connection to the X server was lost";
+    // Keys held at that moment will never be seen going up: release them.
+    mapper.releaseAll([this](const LinuxKeyMapper::Key &key) {
+        if (sink.key)
+            sink.key(false, key.scanCode, key.flags);
+    });
 }

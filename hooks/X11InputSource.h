@@ -3,6 +3,7 @@
 #include "InputSource.h"
 #include "LinuxKeyMapper.h"
 
+#include <QByteArray>
 #include <QSocketNotifier>
 
 #include <memory>
@@ -14,18 +15,20 @@
 class X11InputSource : public InputSource
 {
 public:
-    // Opens the display named by DISPLAY; null when it cannot be opened or
-    // lacks XInput 2 (the reason goes to the debug channel).
-    static std::unique_ptr<X11InputSource> open();
+    // Opens the display named by displayName, by default DISPLAY's; null when
+    // it cannot be opened or lacks XInput 2 (the reason goes to the debug channel).
+    static std::unique_ptr<X11InputSource> open(const QByteArray &displayName = QByteArray());
     ~X11InputSource() override;
 
     bool start(const InputSink &sink) override;
     QString name() const override { return QStringLiteral("x11"); }
 
+    struct Connection; // the private Xlib connection
+
 private:
-    struct Connection;
     explicit X11InputSource(std::unique_ptr<Connection> connection);
     void readEvents();
+    void connectionLost();
 
     std::unique_ptr<Connection> x;
     std::unique_ptr<QSocketNotifier> notifier;

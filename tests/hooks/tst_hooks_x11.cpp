@@ -4,6 +4,10 @@
 #include "Recorder.h"
 
 #include "hooks/Hook_Manager.h"
+#include "hooks/X11InputSource.h"
+
+#include <QProcess>
+#include <QStandardPaths>
 
 #include <QtTest>
 
@@ -25,6 +29,7 @@ private slots:
     void keys();
     void clicks();
     void wheelAndSideButtonsReportNothing();
+    void survivesTheServerGoingAway();
 
 private:
     void key(int linuxCode, bool down);
@@ -132,6 +137,37 @@ void TstHooksX11::wheelAndSideButtonsReportNothing()
     QCOMPARE(recorder.reports, expected);
     button(1, false);
     QTRY_COMPARE_WITH_TIMEOUT(recorder.reports.size(), 2, kTimeout);
+}
+
+void TstHooksX11::survivesTheServerGoingAway()
+{
+    // A server of this test's own, which it can stop.
+    const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+    QVERIFY2(!xvfb.isEmpty(), "Xvfb is not installed");
+    QProcess server;
+    server.start(xvfb, { QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-nolisten"),
+                         QStringLiteral("tcp"), QStringLiteral("-screen"), QStringLiteral("0"),
+                         QStringLiteral("320x240x24") });
+    QVERIFY(server.waitForStarted(kTimeout));
+    QTRY_VERIFY_WITH_TIMEOUT(server.canReadLine(), kTimeout); // it writes its display number once ready
+    const QByteArray display = ':' + server.readLine().trimmed();
+
+    Recorder lost;
+    Hook_Manager other([display] { return std::unique_ptr<InputSource>(X11InputSource::open(display)); });
+    QVERIFY(other.setup(true));
+    lost.attach(other);
+
+    Display *inject = XOpenDisplay(display.constData());
+    QVERIFY(inject);
+    XTestFakeKeyEvent(inject, 30 + 8, True, CurrentTime); // A, held when the server goes
+    XCloseDisplay(inject); // flushes; this test's own connection must not see the loss
+    QTRY_COMPARE_WITH_TIMEOUT(lost.reports, QStringList({ "04+" }), kTimeout);
+
+    server.kill();
+    QVERIFY(server.waitForFinished(kTimeout));
+    // Still running, the held key released, capture over without a fuss.
+    QTRY_COMPARE_WITH_TIMEOUT(lost.reports, QStringList({ "04+", "04-" }), kTimeout);
+    other.uninstall();
 }
 
 QTEST_GUILESS_MAIN(TstHooksX11)
