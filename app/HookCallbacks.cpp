@@ -20,7 +20,7 @@ void keyboardCallback(unsigned char usage, bool isDown, void *context)
         view->forwardKeyboard(isDown, usage);
 }
 
-void mouseCallback(unsigned int button, bool isDown, int x, int y, void *context)
+void mouseCallback(unsigned char button, bool isDown, int x, int y, void *context)
 {
     if (myQQuickView *view = viewOf(context))
         view->forwardMouse(isDown, button, uint(x), uint(y));

@@ -21,6 +21,7 @@ Widget::Widget(QWidget *parent)
 
     checkTimer.setInterval(2048);
     checkTimer.setSingleShot(true);
+    checkTimer.setTimerType(Qt::PreciseTimer);
     connect(&checkTimer, &QTimer::timeout, this, &Widget::checkDevice);
 
     // On Linux the udev monitor stands in for the system's device-change
