@@ -54,7 +54,7 @@ bool EvdevInputSource::start(const InputSink &s)
 {
     sink = s;
     int present = 0, denied = 0;
-    const QStringList names = QDir(directory).entryList({ QStringLiteral("event*") }, QDir::System, QDir::Name);
+    const QStringList names = QDir(directory).entryList({ QStringLiteral("event*") }, QDir::Files | QDir::System, QDir::Name);
     for (const QString &name : names) {
         ++present;
         if (openNode(directory + QLatin1Char('/') + name) == OpenResult::Denied)

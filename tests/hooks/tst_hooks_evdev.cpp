@@ -4,9 +4,13 @@
 #include "Recorder.h"
 
 #include "hooks/EvdevDecoder.h"
+#include "hooks/EvdevInputSource.h"
 #include "hooks/Hook_Manager.h"
 #include "hooks/LinuxKeyMapper.h"
 
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <fcntl.h>
@@ -90,6 +94,8 @@ private slots:
     void resyncAgainstDeviceState();
     void removedNodeReleasesKeys();
     void mouseButtonsAndWheel();
+    void nothingToWatch();
+    void unreadableNodes();
 };
 
 void TstHooksEvdev::linuxKeys_data()
@@ -274,6 +280,44 @@ void TstHooksEvdev::mouseButtonsAndWheel()
     node.syn();
     QVERIFY(node.read(chain));
     QCOMPARE(chain.reports(), QStringLiteral("f0+@0,0 f0-@0,0 f1+@0,0 f2+@0,0"));
+}
+
+void TstHooksEvdev::nothingToWatch()
+{
+    // No node, or only nodes that are no keyboard or mouse (an ordinary file
+    // answers no evdev ioctl): capture is off, and the debug channel says so.
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QRegularExpression why(QStringLiteral("^Input capture off: no readable keyboard or mouse in "));
+    {
+        EvdevInputSource source(dir.path());
+        QTest::ignoreMessage(QtDebugMsg, why);
+        QVERIFY(!source.start(InputSink()));
+    }
+    QFile node(dir.filePath(QStringLiteral("event0")));
+    QVERIFY(node.open(QIODevice::WriteOnly));
+    node.write(QByteArray(sizeof(input_event), '\0'));
+    node.close();
+    EvdevInputSource source(dir.path());
+    QTest::ignoreMessage(QtDebugMsg, why);
+    QVERIFY(!source.start(InputSink()));
+}
+
+void TstHooksEvdev::unreadableNodes()
+{
+    if (::geteuid() == 0)
+        QSKIP("root reads every node");
+    QTemporaryDir dir;
+    for (const char *name : { "event0", "event1", "mice" }) {
+        QFile node(dir.filePath(QLatin1String(name)));
+        QVERIFY(node.open(QIODevice::WriteOnly));
+        node.close();
+        QVERIFY(node.setPermissions(QFileDevice::WriteOwner));
+    }
+    EvdevInputSource source(dir.path());
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral(
+        "^Input capture off: 2 of the 2 nodes in .* may not be read; add the user to the 'input' group")));
+    QVERIFY(!source.start(InputSink()));
 }
 
 QTEST_GUILESS_MAIN(TstHooksEvdev)
