@@ -100,6 +100,7 @@ private slots:
     void removalEndsWatcherOnce();
     void failedOpenClearsPathUntilRescan();
     void destructionWaitsForWriteExchange();
+    void demoKeyboardHasFactoryState();
 
 private:
     void scan(int entries = 1);
@@ -625,6 +626,26 @@ void TstHidLink::destructionWaitsForWriteExchange()
     hid = nullptr;
     QCOMPARE(v->firmware().colors, block);
     hid = new Hid_Thread; // for cleanup()
+}
+
+void TstHidLink::demoKeyboardHasFactoryState()
+{
+    // What the demo build installs: one keyboard, firmware 01.0A, profile 0.
+    VirtualR7 *demo = VirtualR7::installAsBackend();
+    QCOMPARE(hidBackend(), demo);
+    QCOMPARE(VirtualR7::installAsBackend(), demo); // one instance per process
+    scan();
+    ushort version = 0;
+    uchar mode = 9, profile = 9;
+    hid->hid_80H_GetFWVersion(version, mode);
+    hid->hid_A1H_GetCurrentProfile(profile);
+    QCOMPARE(version, ushort(0x010A));
+    QCOMPARE(mode, uchar(0));
+    QCOMPARE(profile, uchar(0));
+    QByteArray colors(64, 0);
+    QVERIFY(hid->hid_B0H_GetSevenColor(bytes(colors)));
+    QVERIFY(colors.left(21).count(char(0)) < 21); // some colours set
+    QCOMPARE(demo->openHandleCount(), 0);
 }
 
 QTEST_GUILESS_MAIN(TstHidLink)
