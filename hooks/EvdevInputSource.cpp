@@ -45,7 +45,9 @@ EvdevInputSource::EvdevInputSource(QString directory)
 
 EvdevInputSource::~EvdevInputSource()
 {
-    nodes.clear(); // closes the nodes; owner deletes the notifiers
+    // The notifiers go before the descriptors they watch are closed.
+    qDeleteAll(owner.findChildren<QSocketNotifier *>(Qt::FindDirectChildrenOnly));
+    nodes.clear();
     if (inotifyFd >= 0)
         ::close(inotifyFd);
 }

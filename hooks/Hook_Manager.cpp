@@ -1,5 +1,7 @@
 #include "Hook_Manager.h"
 
+#include <QDebug>
+
 Hook_Manager::Hook_Manager(InputSourceFactory factory)
     : factory(factory ? std::move(factory) : InputSourceFactory(createSystemInputSource))
 {
@@ -30,6 +32,7 @@ bool Hook_Manager::install()
     if (!candidate->start(sink))
         return false;
     source = std::move(candidate);
+    qDebug().noquote() << "Input capture on:" << source->name();
     return true;
 }
 
