@@ -157,9 +157,14 @@ void Hid_Thread::watchDevice(uint did)
             return;
         }
         unsigned char buf[12] = {};
-        b->readTimeout(watchHandle, buf, sizeof buf, 500);
+        const int got = b->readTimeout(watchHandle, buf, sizeof buf, 500);
         b->close(watchHandle);
         watchHandle = nullptr;
+        // A read that fails at once on an interface that still opens would
+        // spin open/read/close at full speed; pace it. A removal is still
+        // seen by the next open, 50 ms later.
+        if (got < 0 && watching)
+            QThread::msleep(50);
     }
 }
 

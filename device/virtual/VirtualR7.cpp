@@ -25,6 +25,7 @@ public:
     int kb = 0;
     int iface = 0;
     quint64 generation = 0;
+    QByteArray path;
 };
 
 namespace {
@@ -199,6 +200,12 @@ int VirtualR7::openHandleCount() const
     return handles;
 }
 
+int VirtualR7::peakOpenHandles(const QByteArray &path) const
+{
+    std::unique_lock<std::mutex> lock(m);
+    return peakOnPath.value(path);
+}
+
 // --------------------------------------------------------------- the seam
 
 QList<HidNodeInfo> VirtualR7::enumerate(unsigned short vid, unsigned short pid)
@@ -241,7 +248,10 @@ HidHandle *VirtualR7::openPath(const QByteArray &path)
         h->kb = i;
         h->iface = iface;
         h->generation = k->generation;
+        h->path = path;
         ++handles;
+        const int open = ++openOnPath[path];
+        peakOnPath[path] = std::max(peakOnPath.value(path), open);
         return h;
     }
     return nullptr;
@@ -373,6 +383,7 @@ void VirtualR7::close(HidHandle *h)
         return;
     std::unique_lock<std::mutex> lock(m);
     --handles;
+    --openOnPath[static_cast<VHandle *>(h)->path];
     delete static_cast<VHandle *>(h);
 }
 

@@ -47,6 +47,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QHash>
 #include <QSet>
 
 #include <condition_variable>
@@ -120,6 +121,8 @@ public:
     QList<LogEntry> log() const;
     void clearLog();
     int openHandleCount() const;
+    // Most handles open at once on one path since construction.
+    int peakOpenHandles(const QByteArray &path) const;
 
     // HidBackend
     QList<HidNodeInfo> enumerate(unsigned short vid, unsigned short pid) override;
@@ -156,6 +159,7 @@ private:
     int removeAfter = -1;
     int removeKb = 0;
     int handles = 0;
+    QHash<QByteArray, int> openOnPath, peakOnPath;
     bool dying = false;
 };
 

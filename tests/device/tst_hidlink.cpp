@@ -98,6 +98,7 @@ private slots:
     void discovery();
     void onlyFirstTableEntryIsSearched();
     void removalEndsWatcherOnce();
+    void oneWatcherAndOneCommandHandleAtATime();
     void failedOpenClearsPathUntilRescan();
     void destructionWaitsForWriteExchange();
     void demoKeyboardHasFactoryState();
@@ -591,6 +592,24 @@ void TstHidLink::removalEndsWatcherOnce()
     QVERIFY(!hid->watchFuture.isFinished()); // polling again
     hid->stopWatch();
     QVERIFY(takeMessages().isEmpty());
+}
+
+void TstHidLink::oneWatcherAndOneCommandHandleAtATime()
+{
+    v->plug();
+    scan();
+    QByteArray block = pattern(128, 4);
+    for (int i = 0; i < 3; ++i) {
+        hid->swichCurDevice(0); // restarts the watcher while it polls
+        hid->hid_0CH_SetKeyMatrix_1(bytes(block));
+        uchar sens = 0;
+        hid->hid_84H_GetButtonSensitivity(sens);
+    }
+    hid->stopWatch();
+    hid->waitForExchange();
+    QCOMPARE(v->peakOpenHandles(VirtualR7::pathOf(0, VirtualR7::WatchInterface)), 1);
+    QCOMPARE(v->peakOpenHandles(VirtualR7::pathOf(0, VirtualR7::CommandInterface)), 1);
+    QCOMPARE(v->openHandleCount(), 0);
 }
 
 void TstHidLink::failedOpenClearsPathUntilRescan()
