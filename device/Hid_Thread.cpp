@@ -139,9 +139,9 @@ void Hid_Thread::startWatch(uint did)
 
 void Hid_Thread::stopWatch()
 {
-    if (watching.exchange(false))
-        watchFuture.waitForFinished();
-    // A watcher that ended on its own (removal) is finished already.
+    // A watcher that ended on its own (removal) has cleared the flag and
+    // finished already; waiting for it then returns at once.
+    watching = false;
     watchFuture.waitForFinished();
 }
 
