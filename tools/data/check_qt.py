@@ -7,7 +7,11 @@ every key reads back with the intended text or list, that the program's
 readers get the shapes they expect, that every language file passes its own
 check value, and that the fonts hold every character.
 
-    python3 tools/data/check_qt.py [--build-dir /tmp/r7-data-verify]
+    python3 tools/data/check_qt.py [--media] [--build-dir /tmp/r7-data-verify]
+
+--media also plays every sound through Qt Multimedia (about 20 s: playback
+runs in real time even without an audio device) and checks that each one
+loads and reaches its end.
 """
 
 import argparse
@@ -25,14 +29,14 @@ import layout as L          # noqa: E402
 LOCK = "/tmp/r7-build.lock"
 
 
-def build(build_dir):
+def build(build_dir, name="verify_data", qt=("Qt6Gui", "Qt6Core")):
     os.makedirs(build_dir, exist_ok=True)
-    exe = os.path.join(build_dir, "verify_data")
-    src = os.path.join(HERE, "verify", "verify_data.cpp")
+    exe = os.path.join(build_dir, name)
+    src = os.path.join(HERE, "verify", name + ".cpp")
     if os.path.exists(exe) and os.path.getmtime(exe) > os.path.getmtime(src):
         return exe
     flags = subprocess.check_output(
-        ["pkg-config", "--cflags", "--libs", "Qt6Gui", "Qt6Core"], text=True).split()
+        ["pkg-config", "--cflags", "--libs"] + list(qt), text=True).split()
     cmd = ["flock", LOCK, "g++", "-std=c++17", "-O1", "-fPIC", src, "-o", exe] + flags
     subprocess.check_call(cmd)
     return exe
@@ -41,6 +45,7 @@ def build(build_dir):
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("--build-dir", default="/tmp/r7-data-verify")
+    ap.add_argument("--media", action="store_true", help="also play the sounds")
     args = ap.parse_args()
     exe = build(args.build_dir)
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
@@ -109,6 +114,18 @@ def main():
                      for name, f in got["fonts"].items() for i, k in enumerate(L.KEYS)),
                     reverse=True)[:5]
     print("widest legends (px beyond the cap):", widest)
+    if args.media:
+        vm = build(args.build_dir, "verify_media", ("Qt6Multimedia", "Qt6Gui", "Qt6Core"))
+        media = os.path.join(gen_data.MODULES, "media")
+        res = subprocess.run([vm, media], env=env, text=True,
+                             stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        print(res.stdout.strip())
+        if res.returncode:
+            failures.append("a sound did not play to its end")
+        for name in os.listdir(media):
+            if os.path.getsize(os.path.join(media, name)) > 500 * 1024:
+                failures.append("%s is larger than 500 KB" % name)
+
     if failures:
         print("FAILED:")
         for f in failures:
