@@ -7,11 +7,12 @@ every key reads back with the intended text or list, that the program's
 readers get the shapes they expect, that every language file passes its own
 check value, and that the fonts hold every character.
 
-    python3 tools/data/check_qt.py [--media] [--build-dir /tmp/r7-data-verify]
+    python3 tools/data/check_qt.py [--media] [--png FILE] [--build-dir DIR]
 
 --media also plays every sound through Qt Multimedia (about 20 s: playback
 runs in real time even without an audio device) and checks that each one
-loads and reaches its end.
+loads and reaches its end.  --png FILE draws the key picture with the
+matrix positions and the two SPOTLIGHT spirals.
 """
 
 import argparse
@@ -46,6 +47,7 @@ def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("--build-dir", default="/tmp/r7-data-verify")
     ap.add_argument("--media", action="store_true", help="also play the sounds")
+    ap.add_argument("--png", help="draw the key picture into this PNG file")
     args = ap.parse_args()
     exe = build(args.build_dir)
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
@@ -114,6 +116,13 @@ def main():
                      for name, f in got["fonts"].items() for i, k in enumerate(L.KEYS)),
                     reverse=True)[:5]
     print("widest legends (px beyond the cap):", widest)
+    if args.png:
+        rl = build(args.build_dir, "render_layout")
+        subprocess.check_call([rl, os.path.join(gen_data.MODULES, "setting", "HWDef.bin"),
+                               os.path.abspath(args.png)], env=env,
+                              stderr=subprocess.DEVNULL)
+        print("key picture drawn into", args.png)
+
     if args.media:
         vm = build(args.build_dir, "verify_media", ("Qt6Multimedia", "Qt6Gui", "Qt6Core"))
         media = os.path.join(gen_data.MODULES, "media")

@@ -25,7 +25,7 @@ ROOT = os.path.normpath(os.path.join(HERE, "..", ".."))
 MODULES = os.path.join(ROOT, "modules")
 
 WINDOW_TITLE = "R7 Keyboard Configuration"
-WEB_ADDRESS = "https://r7config.example.org/"
+WEB_ADDRESS = "https://www.r7-keyboard.example/"  # as the scene's logo opens
 MAX_PROFILE = 5
 MACRO_SLOTS = 17          # the keyboard's macro slots 0..16
 
