@@ -3,7 +3,7 @@
 languages, default macros) and checks them.
 
     python3 tools/data/gen_data.py            # check, then write modules/
-    python3 tools/data/gen_data.py --check    # checks only, write nothing
+    python3 tools/data/gen_data.py --check    # checks, and that modules/ is up to date
     python3 tools/data/gen_data.py --map      # also print the key map
 
 The output is reproducible: the same sources give byte-identical files.
@@ -428,6 +428,22 @@ def write_files(files):
             f.write(qtini.render(groups))
 
 
+def stale_files(files):
+    """Files under modules/ that differ from what the generator writes (hand
+    edits, or a generator change not yet regenerated)."""
+    stale = []
+    for path, groups in sorted(files.items()):
+        full = os.path.join(MODULES, path)
+        try:
+            with open(full, encoding="utf-8", newline="") as f:
+                same = f.read() == qtini.render(groups)
+        except OSError:
+            same = False
+        if not same:
+            stale.append(path)
+    return stale
+
+
 def expected_dump(files):
     """key -> value as a fresh QSettings reads it back, per file (used by the
     Qt read-back check)."""
@@ -460,7 +476,13 @@ def main():
         print(ascii_map("matrix"))
         print()
         print(spiral_map())
-    if not args.check:
+    if args.check:
+        stale = stale_files(files)
+        if stale:
+            print("STALE (run gen_data.py without --check): " + ", ".join(stale))
+            return 1
+        print("modules/ matches the generator")
+    else:
         write_files(files)
         print("wrote %d files under %s" % (len(files), MODULES))
     return 0
