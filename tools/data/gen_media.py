@@ -3,8 +3,8 @@
 
     python3 tools/data/gen_media.py
 
-    00.mp3  background tune: a calm 16 s loop of four soft chords
-            (Cmaj7, Am7, Fmaj7, G6) with a bell melody on top; quiet
+    00.mp3  background tune: a calm 32 s loop of soft chords (Cmaj7 Am7
+            Fmaj7 G6, then Cmaj7 Em7 Fmaj7 Gsus4) with a bell melody; quiet
             (peak about -15 dBFS) because it plays under everything else,
             and it starts and ends in near silence so that the restart at
             the end of each loop (and the small gap an MP3 decoder adds)
@@ -157,12 +157,20 @@ def tune():
     chords = [[48, 55, 59, 64],     # Cmaj7 (C3 G3 B3 E4)
               [45, 52, 55, 60],     # Am7   (A2 E3 G3 C4)
               [41, 48, 52, 57],     # Fmaj7 (F2 C3 E3 A3)
-              [43, 50, 52, 59]]     # G6    (G2 D3 E3 B3)
+              [43, 50, 52, 59],     # G6    (G2 D3 E3 B3)
+              [48, 55, 59, 64],     # Cmaj7
+              [40, 47, 50, 55],     # Em7   (E2 B2 D3 G3)
+              [41, 48, 52, 57],     # Fmaj7
+              [43, 48, 50, 55]]     # Gsus4 (G2 C3 D3 G3)
     # melody: (bar, beat, note, length in beats); C major pentatonic
     melody = [(0, 0.0, 76, 1.5), (0, 1.5, 79, 0.5), (0, 2.0, 81, 1.0), (0, 3.0, 79, 1.0),
               (1, 0.0, 76, 1.0), (1, 1.0, 72, 1.0), (1, 2.0, 74, 2.0),
               (2, 0.0, 72, 1.5), (2, 1.5, 74, 0.5), (2, 2.0, 76, 1.0), (2, 3.0, 81, 1.0),
-              (3, 0.0, 79, 2.0), (3, 2.0, 74, 1.0), (3, 3.0, 71, 0.75)]
+              (3, 0.0, 79, 2.0), (3, 2.0, 74, 1.0), (3, 3.0, 71, 1.0),
+              (4, 0.0, 72, 1.0), (4, 1.0, 76, 1.0), (4, 2.0, 79, 2.0),
+              (5, 0.0, 79, 1.0), (5, 1.0, 76, 1.0), (5, 2.0, 74, 1.5), (5, 3.5, 76, 0.5),
+              (6, 0.0, 81, 1.5), (6, 1.5, 79, 0.5), (6, 2.0, 76, 2.0),
+              (7, 0.0, 74, 1.0), (7, 1.0, 72, 1.0), (7, 2.0, 74, 1.0), (7, 3.0, 72, 1.0)]
     total = bar * len(chords)
     buf = silence(total)
     for b, chord in enumerate(chords):
@@ -212,7 +220,7 @@ def main():
         check(name, buf, limit)
         write_wav(os.path.join(MEDIA, name), buf)
     music = tune()
-    check("00.mp3", music, 20.0)
+    check("00.mp3", music, 33.0)
     with tempfile.TemporaryDirectory() as tmp:
         wav = os.path.join(tmp, "00.wav")
         write_wav(wav, music)
