@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   # build
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config python3
   qt6-base-dev qt6-declarative-dev qt6-multimedia-dev
   libhidapi-dev libudev-dev libx11-dev libxi-dev libxtst-dev
   # run time: QML, sound, fonts
