@@ -47,6 +47,8 @@ Item {
     property int paletteR: 255
     property int paletteG: 255
     property int paletteB: 255
+    // Whether the skin chooser is offered (more than one skin folder).
+    property bool isSkinShow: true
 
     ListModel {
         id: skinModel
@@ -155,7 +157,7 @@ Item {
             if (values.length > 31)
                 _Url = String(values[31])
         }
-        skinList.visible = ui_View.getIsSkinShow()
+        isSkinShow = ui_View.getIsSkinShow()
     }
 
     function translateStrings() {
@@ -281,7 +283,7 @@ Item {
         property Item buddy
         x: buddy ? buddy.x - 20 - width : 0
         anchors.verticalCenter: buddy ? buddy.verticalCenter : undefined
-        visible: buddy ? buddy.visible : true
+        visible: buddy !== skinList || page.isSkinShow
         font.family: globalSetting_fontFamily
         font.bold: true
         font.pixelSize: globalSetting_size
@@ -603,7 +605,8 @@ Item {
         id: skinList
         objectName: "skinList"
         x: 139
-        y: visible ? 22 : 11
+        y: page.isSkinShow ? 22 : 11
+        visible: page.isSkinShow
         mdItems: skinModel
         onListOpened: z = 1
         onListClosed: z = 0
