@@ -11,6 +11,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QString>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <functional>
@@ -58,10 +59,13 @@ QColor alpha(QColor c, int a)
 // A soft glow: several widening translucent strokes of the path.
 void glowPath(QPainter &p, const QPainterPath &path, const QColor &c, int strength = 4)
 {
+    p.save();
+    p.setBrush(Qt::NoBrush);
     for (int i = strength; i >= 1; --i) {
         p.setPen(QPen(alpha(c, 18 + 10 * (strength - i)), i * 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.drawPath(path);
     }
+    p.restore();
 }
 
 QPainterPath roundRect(const QRectF &r, qreal radius)
@@ -120,10 +124,11 @@ void drawSkin(const QString &name, const Scheme &s)
         g.setColorAt(1, s.base.darker(140));
         p.fillRect(0, 0, w, h, g);
         QRadialGradient glow(w / 2.0, h * 0.45, w * 0.55);
-        glow.setColorAt(0, alpha(s.accent, 40));
+        glow.setColorAt(0, alpha(s.accent, 62));
+        glow.setColorAt(0.6, alpha(s.accent2, 14));
         glow.setColorAt(1, Qt::transparent);
         p.fillRect(0, 0, w, h, glow);
-        p.setPen(QPen(alpha(s.accent, 14), 1));
+        p.setPen(QPen(alpha(s.accent, 20), 1));
         for (int x = -h; x < w; x += 24)
             p.drawLine(x, 0, x + h, h);
         for (int x = 0; x < w + h; x += 24)
@@ -346,7 +351,7 @@ void drawSkin(const QString &name, const Scheme &s)
     }
 
     // Page backgrounds.
-    auto pageBackground = [&](const QString &path, int w, int h) {
+    auto pageBackground = [&](const QString &path, int w, int h, int opacity) {
         save(path, w, h, [&](QPainter &p, int pw, int ph) {
             const QRectF r(0.5, 0.5, pw - 1, ph - 1);
             QPainterPath shape;
@@ -359,8 +364,8 @@ void drawSkin(const QString &name, const Scheme &s)
             shape.lineTo(r.left(), r.top() + c);
             shape.closeSubpath();
             QLinearGradient g(0, 0, 0, ph);
-            g.setColorAt(0, alpha(s.panelLight, 200));
-            g.setColorAt(1, alpha(s.panel, 215));
+            g.setColorAt(0, alpha(s.panelLight, opacity));
+            g.setColorAt(1, alpha(s.panel, std::min(255, opacity + 15)));
             p.setPen(Qt::NoPen);
             p.setBrush(g);
             p.drawPath(shape);
@@ -371,10 +376,10 @@ void drawSkin(const QString &name, const Scheme &s)
             p.drawLine(QPointF(r.left() + c + 4, r.top() + 1.5), QPointF(r.left() + c + 80, r.top() + 1.5));
         });
     };
-    pageBackground(d + "list_center/globalsettingBackground.png", 340, 420);
-    pageBackground(d + "list_center/fnKeydefineBackground.png", 759, 442);
-    pageBackground(d + "list_center/fnColorBackground.png", 759, 442);
-    pageBackground(d + "list_center/fnCommonBackground.png", 759, 396);
+    pageBackground(d + "list_center/globalsettingBackground.png", 340, 420, 240);
+    pageBackground(d + "list_center/fnKeydefineBackground.png", 759, 442, 200);
+    pageBackground(d + "list_center/fnColorBackground.png", 759, 442, 200);
+    pageBackground(d + "list_center/fnCommonBackground.png", 759, 396, 200);
 
     // Common controls.
     save(d + "common/slider_BASE.png", 151, 23, [&](QPainter &p, int w, int h) {
