@@ -206,6 +206,22 @@ private slots:
         QCOMPARE(scene.item("skinList")->property("y").toInt(), skins > 1 ? 22 : 11);
     }
 
+    void shortConfigurationKeepsWhatItLacks()
+    {
+        // Only version, skin 0 and sound off are stored.
+        Scratch scratch(2, apConfig({"1", "0", "1"}), true);
+        QVERIFY(scratch.ok);
+        Scene scene;
+        scene.initUI();
+        QVERIFY(!scene.view.audioEnabled);
+        QCOMPARE(scene.page->property("skin_No").toInt(), 1);
+        QCOMPARE(scene.page->property("_Size").toInt(), 11);
+        QCOMPARE(scene.page->property("brightnessLevel").toInt(), 7);
+        QCOMPARE(scene.page->property("paletteR").toInt(), 255);
+        QCOMPARE(scene.item("valueInput1")->property("text").toString(), QStringLiteral("255"));
+        QCOMPARE(scene.root->property("sourceCustomBackground").toUrl(), QUrl());
+    }
+
     void oneSkinFolderMovesTheControlsUp()
     {
         QList<qreal> withTwo;

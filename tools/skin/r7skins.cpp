@@ -286,12 +286,12 @@ void drawSkin(const QString &name, const Scheme &s)
     for (int lit = 0; lit <= 1; ++lit) {
         save(d + QStringLiteral("list_pf/profileFW_%1.png").arg(lit), 12, 12, [&](QPainter &p, int w, int h) {
             QRadialGradient g(w / 2.0, h / 2.0, w / 2.0);
-            g.setColorAt(0, lit ? Qt::white : s.panelLight.lighter(150));
-            g.setColorAt(0.5, lit ? s.accent : s.panelLight);
-            g.setColorAt(1, lit ? alpha(s.accent, 60) : alpha(s.panelLight, 60));
-            p.setPen(Qt::NoPen);
+            g.setColorAt(0, lit ? Qt::white : s.panelLight.lighter(220));
+            g.setColorAt(0.5, lit ? s.accent : s.panelLight.lighter(160));
+            g.setColorAt(1, lit ? alpha(s.accent, 60) : alpha(s.panelLight, 120));
+            p.setPen(QPen(lit ? s.accent : alpha(s.accent, 110), 1));
             p.setBrush(g);
-            p.drawEllipse(QRectF(0, 0, w, h));
+            p.drawEllipse(QRectF(1, 1, w - 2, h - 2));
         });
     }
 

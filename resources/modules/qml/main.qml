@@ -21,7 +21,7 @@ Item {
     property int animation_speed: _Page_Globalsetting._AnimationSpeed
     property var globalSetting_stringList: _Page_Globalsetting._StringList
     property string globalSetting_fontFamily: _Page_Globalsetting._FontFamily
-    property string globalSetting_url: "https://www.r7-keyboard.example/"
+    property string globalSetting_url: "https://r7config.example.org/"
     property int skin_No: _Page_Globalsetting.skin_No
     property bool isCustomBackground: _Page_Globalsetting.isCustomBackground
     property url sourceCustomBackground: ""

@@ -38,7 +38,7 @@ Item {
     property string _FontFamily: "Arial"
     property int skin_No: 1
     property bool isCustomBackground: false
-    property string _Url: "https://www.r7-keyboard.example/"
+    property string _Url: "https://r7config.example.org/"
 
     // Inner state.
     property int selectedColor: 0
@@ -103,58 +103,76 @@ Item {
 
     function initUI() {
         var values = ui_View.loadApConfig()
+        // A value the stored list lacks leaves its setting as it is.
+        function has(i) { return i < values.length && values[i] !== undefined && values[i] !== null }
         if (values.length > 0) {
-            skin_No = toInt(values[1])
-            skinList.setCurIndex(skin_No - 1)
-            mainIten.setSkin()
+            if (has(1)) {
+                // Skin folders are numbered from 1.
+                skin_No = Math.max(1, toInt(values[1]))
+                skinList.setCurIndex(skin_No - 1)
+                mainIten.setSkin()
+            }
 
-            var sound = toInt(values[2])
-            if (sound === 0)
-                ui_View.setEnableAudio(true)
-            else if (sound === 1)
-                ui_View.setEnableAudio(false)
-            soundList.setCurIndex(sound)
+            if (has(2)) {
+                var sound = toInt(values[2])
+                if (sound === 0)
+                    ui_View.setEnableAudio(true)
+                else if (sound === 1)
+                    ui_View.setEnableAudio(false)
+                soundList.setCurIndex(sound)
+            }
 
-            var animated = toInt(values[3])
-            if (animated === 0)
-                _AnimationSpeed = 800
-            else if (animated === 1)
-                _AnimationSpeed = 10
-            animationList.setCurIndex(animated)
+            if (has(3)) {
+                var animated = toInt(values[3])
+                if (animated === 0)
+                    _AnimationSpeed = 800
+                else if (animated === 1)
+                    _AnimationSpeed = 10
+                animationList.setCurIndex(animated)
+            }
 
             // Without a language file, or with a stored position past the
             // list, the built-in strings stay.
             initLanguage()
-            var language = toInt(values[4])
+            var language = has(4) ? toInt(values[4]) : -1
             if (language >= 0 && language < languageModel.count) {
                 languageList.setCurIndex(language)
                 setLanguage(language)
             }
 
-            isCustomBackground = toBool(values[5])
-            mainIten.sourceCustomBackground = values.length > 6 ? String(values[6]) : ""
+            if (has(5))
+                isCustomBackground = toBool(values[5])
+            if (has(6))
+                mainIten.sourceCustomBackground = String(values[6])
 
-            var size = toInt(values[7])
-            if (size === 0)
-                _Size = 11
-            else if (size === 1)
-                _Size = 12
-            sizeChoice = size
+            if (has(7)) {
+                var size = toInt(values[7])
+                if (size === 0)
+                    _Size = 11
+                else if (size === 1)
+                    _Size = 12
+                sizeChoice = size
+            }
 
             for (var i = 0; i < 7; ++i) {
-                colorModel.set(i, { clrR: toInt(values[8 + 3 * i]),
-                                    clrG: toInt(values[9 + 3 * i]),
-                                    clrB: toInt(values[10 + 3 * i]) })
+                if (has(10 + 3 * i)) {
+                    colorModel.set(i, { clrR: toInt(values[8 + 3 * i]),
+                                        clrG: toInt(values[9 + 3 * i]),
+                                        clrB: toInt(values[10 + 3 * i]) })
+                }
             }
 
-            selectedColor = toInt(values[29])
-            if (selectedColor >= 0 && selectedColor < 7) {
-                var c = colorModel.get(selectedColor)
-                setPaletteColor(0, c.clrR, c.clrG, c.clrB)
+            if (has(29)) {
+                selectedColor = toInt(values[29])
+                if (selectedColor >= 0 && selectedColor < 7) {
+                    var c = colorModel.get(selectedColor)
+                    setPaletteColor(0, c.clrR, c.clrG, c.clrB)
+                }
             }
 
-            brightnessSlider.setCurIndex(toInt(values[30]))
-            if (values.length > 31)
+            if (has(30))
+                brightnessSlider.setCurIndex(toInt(values[30]))
+            if (has(31))
                 _Url = String(values[31])
         }
         isSkinShow = ui_View.getIsSkinShow()
