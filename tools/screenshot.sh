@@ -6,7 +6,8 @@
 # Usage: tools/screenshot.sh [build folder] [output folder]
 #   defaults: build, <build folder>/artifacts
 # The build's bin/ folder is copied to a scratch folder per skin; the skin is
-# chosen by configuration value 1 in that copy only.
+# chosen by configuration value 1 in that copy only. The program's output
+# goes beside each picture (skin<N>.log).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
@@ -63,5 +64,6 @@ for skin in $(ls "$bin/modules/img" | sed -n 's/^skin\([0-9]*\)$/\1/p' | sort -n
     fi
     kill "$app" 2>/dev/null || true
     wait "$app" 2>/dev/null || true
+    cp "$work/r7config.log" "$out/skin$skin.log"
     echo "$shot"
 done
