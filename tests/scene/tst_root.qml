@@ -160,6 +160,49 @@ Item {
             tryCompare(ui_Ctl, "calls", ["onMinimize()"], 5000)
         }
 
+        function test_settingsChoicesTakeEffectAtOnce() {
+            var scene = makeScene()
+            var settings = page(scene)
+            ui_View.apConfig = []
+            ui_View.customFilePath = "/pictures/wall.png"
+            scene.initUI()
+            ui_View.clear()
+
+            // Sound on starts the background tune at once; off silences.
+            var sound = findChild(settings, "soundList")
+            sound.setCurIndex(0)
+            sound.listElementClicked(0)
+            compare(ui_View.calls, ["setEnableAudio(true)", "playMedia_Index(0)"])
+            ui_View.clear()
+            sound.setCurIndex(1)
+            sound.listElementClicked(1)
+            compare(ui_View.calls, ["setEnableAudio(false)", "clearAllMedia()"])
+
+            // Background: the first click asks for a picture, the second
+            // clears it without asking.
+            ui_View.clear()
+            settings.toggleBackground()
+            compare(ui_View.calls, ["getCustomFilePath()"])
+            verify(scene.isCustomBackground)
+            compare(String(scene.sourceCustomBackground), "file:///pictures/wall.png")
+            settings.toggleBackground()
+            compare(ui_View.calls, ["getCustomFilePath()"])
+            verify(!scene.isCustomBackground)
+            compare(String(scene.sourceCustomBackground), "")
+            // A cancelled dialog leaves it cleared.
+            ui_View.customFilePath = ""
+            settings.toggleBackground()
+            verify(!scene.isCustomBackground)
+
+            // Apply stores 32 values and closes the panel.
+            findChild(scene, "upItem").isGlobalSettingSelect = true
+            settings.applyConfig()
+            compare(ui_View.apConfig.length, 32)
+            compare(ui_View.apConfig[0], 1)
+            compare(ui_View.apConfig[2], 1)
+            verify(!findChild(scene, "upItem").isGlobalSettingSelect)
+        }
+
         function test_settingsPanelShowAndCloseInterrupt() {
             var scene = makeScene()
             var panel = findChild(scene, "fkGlobalsetting")

@@ -68,7 +68,11 @@ public slots:
     }
     void resetApconfig() { note(QStringLiteral("resetApconfig()")); }
     bool getIsSkinShow() { return skinShow; }
-    QString getCustomFilePath() { return customFilePath; }
+    QString getCustomFilePath()
+    {
+        note(QStringLiteral("getCustomFilePath()"));
+        return customFilePath;
+    }
     QVariantMap chkLanguages() { return languages; }
     QStringList getGlobalStrings(QString code)
     {
