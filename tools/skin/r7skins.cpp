@@ -397,8 +397,12 @@ void drawSkin(const QString &name, const Scheme &s)
                 p.drawRoundedRect(r, 2, 2);
                 glowPath(p, roundRect(r, 2), s.accent, 1);
             } else {
-                p.setPen(QPen(alpha(s.accent, 70), 1));
-                p.setBrush(alpha(s.base, 200));
+                // Light enough that the direction wheel's dark arrows read.
+                QLinearGradient g(0, r.top(), 0, r.bottom());
+                g.setColorAt(0, s.panelLight.lighter(190));
+                g.setColorAt(1, s.panelLight.lighter(140));
+                p.setPen(QPen(alpha(s.accent, 90), 1));
+                p.setBrush(g);
                 p.drawRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), 2, 2);
             }
         });
