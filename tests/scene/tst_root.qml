@@ -97,6 +97,12 @@ Item {
             compare(kb.count, 0)
             scene.detectKeyboard(true, 43)
             compare(kb.count, 1)
+            // A long session keeps only the latest calls.
+            for (var i = 0; i < 500; ++i)
+                scene.detectKeyboard(i % 2 === 0, 4)
+            compare(kb.count, 501)
+            compare(scene.hostCalls.length, 200)
+            compare(scene.hostCalls[199], "detectKeyboard(false,4)")
             compare(kb.signalArguments[0][0], true)
             compare(kb.signalArguments[0][1], 43)
         }

@@ -97,9 +97,12 @@ Item {
     // One keyboard event captured anywhere on the desktop.
     signal msg_KB(bool isDown, int usbCode)
 
+    // Only the latest calls are kept: every captured key passes through here.
     function note(what) {
         var calls = hostCalls
         calls.push(what)
+        if (calls.length > 200)
+            calls.splice(0, calls.length - 200)
         hostCalls = calls
     }
 
