@@ -346,6 +346,31 @@ private slots:
                  QString::number(rgb.at(0)));
     }
 
+    void resetRestoresTheFactoryConfiguration()
+    {
+        // Stored: sound off, larger text; factory copy: sound on, normal text.
+        Scratch scratch(2, apConfig(storedValues(1, 1)), true);
+        QList<QByteArray> factory = storedValues(0, 1);
+        factory[7] = "0";
+        QVERIFY(scratch.write(QStringLiteral("modules/setting/apConfigD.bin"), apConfig(factory)));
+        Scene scene;
+        scene.initUI();
+        QCOMPARE(scene.page->property("_Size").toInt(), 12);
+        QVERIFY(!scene.view.audioEnabled);
+        QVERIFY(scene.openPanel());
+        QQuickItem *reset = scene.item("resetButton");
+        QVERIFY(reset);
+        QTest::mouseClick(&scene.view, Qt::LeftButton, Qt::NoModifier,
+                          reset->mapToScene(QPointF(reset->width() / 2, reset->height() / 2)).toPoint());
+        QCOMPARE(scene.page->property("_Size").toInt(), 11);
+        QVERIFY(scene.view.audioEnabled);
+        QCOMPARE(scene.call(scene.item("soundList"), "getCurIndex").toInt(), 0);
+        // Sound is on again, so the background tune starts.
+        QVERIFY(!scene.view.mediaPlayers.at(0)->source().isEmpty());
+        // The page stays open.
+        QVERIFY(scene.root->findChild<QObject *>(QStringLiteral("upItem"))->property("isGlobalSettingSelect").toBool());
+    }
+
     void applyWritesTheThirtyTwoValuesInOrder()
     {
         Scratch scratch(2, apConfig(storedValues(1, 1)), true);

@@ -547,6 +547,7 @@ Item {
 
         Button_2state {
             id: resetButton
+            objectName: "resetButton"
             x: 1
             y: 1
             source0: sourceReset0
