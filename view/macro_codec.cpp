@@ -20,7 +20,8 @@ QString nameText(const QVariant &name)
 
 bool isSafeName(const QString &name)
 {
-    if (name.isEmpty())
+    // A leading dot would make a hidden file that the listing never shows.
+    if (name.isEmpty() || name.startsWith(QLatin1Char('.')))
         return false;
     if (name.contains(QLatin1String("..")))
         return false;

@@ -20,8 +20,9 @@ QString macroFolder(); // "./modules/macro/"
 QString nameText(const QVariant &name);
 
 // True when `name` can be used as a file name inside the macro folder: not
-// empty, no folder separator ('/' or '\\'), no "..", no NUL or other control
-// character. Everything else is refused by every library slot.
+// empty, no leading dot (a hidden file the listing would not show), no folder
+// separator ('/' or '\\'), no "..", no NUL or other control character.
+// Everything else is refused by every library slot.
 bool isSafeName(const QString &name);
 
 // "./modules/macro/" + name + ".bin"; empty text when the name is not safe.

@@ -133,6 +133,7 @@ void TstMacroCodec::safeNames_data()
     QTest::newRow("empty") << QString() << false;
     QTest::newRow("parent") << QStringLiteral("..") << false;
     QTest::newRow("parent path") << QStringLiteral("../setting/p1") << false;
+    QTest::newRow("leading dot") << QStringLiteral(".hidden") << false;
     QTest::newRow("dots inside") << QStringLiteral("a..b") << false;
     QTest::newRow("slash") << QStringLiteral("a/b") << false;
     QTest::newRow("absolute") << QStringLiteral("/etc/passwd") << false;
