@@ -110,6 +110,7 @@ private slots:
     void reconcileKeepsFirstBindingPerSlot();
     void reconcileZeroRemovesAll();
     void reconcileNeverRebindsAKeptMacro();
+    void reconcileRecreatesARemovedDefaultFileEmpty();
     void importReplacesOnlyWhenChosenAndReadable();
     void exportCopiesAndReplaces();
     void uploadSlotIsLowEightBits();
@@ -403,6 +404,21 @@ void TstMacros::reconcileNeverRebindsAKeptMacro()
     QCOMPARE(view->loadMacroIniConfig("Macro. 002"), (QVariantList{0, 1}));
     QCOMPARE(view->loadMacroIniConfig("Macro. 003"), (QVariantList{1, 1}));
     QCOMPARE(view->getMacroIniNames().size(), 3);
+}
+
+void TstMacros::reconcileRecreatesARemovedDefaultFileEmpty()
+{
+    // An unbound macro under slot 0's default name, read once (so the
+    // process has its keys cached), is removed and made again for slot 0.
+    QVERIFY(writeFile(m("Macro. 001"), macroFile(-1, {"A" + kDown, "A" + kUp})));
+    QCOMPARE(view->loadMacroIni("Macro. 001").size(), 2);
+
+    view->initMacroIni(1);
+
+    QCOMPARE(debugLines, QStringList{R"(REMOVE:  "./modules/macro/Macro. 001.bin")"});
+    QCOMPARE(view->loadMacroIniConfig("Macro. 001"), (QVariantList{0, 1}));
+    QCOMPARE(view->loadMacroIni("Macro. 001"), QStringList());
+    QVERIFY(!readAll(m("Macro. 001")).contains("[macro]"));
 }
 
 // ------------------------------------------------------- import and export
