@@ -4,11 +4,10 @@
 
 #include "view/filesafety.h"
 #include "view/profile_dialogs.h"
+#include "view/profile_settings.h"
 
-#include <QDateTime>
 #include <QFile>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
@@ -45,44 +44,6 @@ const QString kDefaultProfile = QStringLiteral("./modules/setting/pD.bin");
 // Shown when no language has been loaded yet.
 const QString kPictureWarningTitle = QStringLiteral("Picture not readable");
 const QString kPictureWarningText = QStringLiteral("The picture file cannot be opened: ");
-
-QString profileFileName(int profile)
-{
-    return QStringLiteral("./modules/setting/p%1.bin").arg(profile + 1);
-}
-
-// Replaces the file under `held` with a copy of `source` and returns a new
-// settings object on it (the old one is deleted later), or null, with file
-// and object untouched, when the copy fails.
-QSettings *replaceSettingsFile(QSettings *held, const QString &source)
-{
-    const QString target = held->fileName();
-    // Pending writes must reach the old file now: flushed later they would
-    // land on top of the new content.
-    held->sync();
-    const QFileInfo before(target);
-    const qint64 oldSize = before.exists() ? before.size() : -1;
-    const QDateTime oldTime = before.exists() ? before.lastModified() : QDateTime();
-
-    if (!replaceFileWithCopy(source, target))
-        return nullptr;
-
-    // Settings objects on one file share a per-process cache that is read
-    // again only when the file's size or time stamp changed. A new file of
-    // the same size written within the same millisecond would look
-    // unchanged, so give it a later time stamp.
-    const QFileInfo after(target);
-    if (after.size() == oldSize && after.lastModified() == oldTime) {
-        QFile file(target);
-        if (file.open(QIODevice::ReadWrite))
-            file.setFileTime(oldTime.addMSecs(1), QFileDevice::FileModificationTime);
-    }
-
-    held->deleteLater();
-    auto *fresh = new QSettings(target, QSettings::IniFormat);
-    fresh->sync();
-    return fresh;
-}
 
 } // namespace
 
