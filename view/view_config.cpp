@@ -2,7 +2,7 @@
 // run), its factory copy, HWDef.bin, KeyCodeDef.bin and the skin folders.
 #include "myQQuickView.h"
 
-#include "view/filesafety.h"
+#include "view/profile_settings.h"
 
 #include <QDir>
 #include <QFile>
@@ -44,15 +44,12 @@ void myQQuickView::saveApConfig(QVariantList apConfigs)
 void myQQuickView::resetApconfig()
 {
     // Keep the current configuration unless the factory copy is readable and
-    // has really been copied into place.
-    const QString target = apConfigSettings ? apConfigSettings->fileName() : kApConfig;
-    if (apConfigSettings)
-        apConfigSettings->sync();
-    if (!replaceFileWithCopy(kApConfigFactory, target))
-        return;
-    if (apConfigSettings)
-        apConfigSettings->deleteLater();
-    apConfigSettings = new QSettings(kApConfig, QSettings::IniFormat);
+    // has really been copied into place; the new settings object reads the
+    // new file even where the settings cache still holds the old one.
+    if (!apConfigSettings)
+        apConfigSettings = new QSettings(kApConfig, QSettings::IniFormat);
+    if (QSettings *fresh = replaceSettingsFile(apConfigSettings, kApConfigFactory))
+        apConfigSettings = fresh;
 }
 
 QVariantList myQQuickView::loadHWDef()
