@@ -4,7 +4,7 @@
 
 #include "device/Hid_Thread.h"
 #include "macro_codec.h"
-#include "macro_dialogs.h"
+#include "dialogs.h"
 
 QList<uchar> myQQuickView::macroIncode(QStringList macros)
 {
@@ -23,7 +23,7 @@ void myQQuickView::ui_10H_SetMacroKey(QVariant macroId, QVariant name)
             : QStringLiteral("This macro does not fit into the keyboard's macro memory. A macro holds at "
                              "most 62 steps: 31 key presses with their releases, fewer when it has "
                              "delays. Please shorten it.");
-        macrodialogs::warning(title, text);
+        dialogs::warning(title, text);
         // Half a macro without its end word is worse than the old one: the
         // keyboard keeps what it had.
         return;

@@ -9,7 +9,7 @@
 #include "device/Hid_Thread.h"
 #include "filesafety.h"
 #include "macro_codec.h"
-#include "macro_dialogs.h"
+#include "dialogs.h"
 
 #include <QDebug>
 #include <QDir>
@@ -192,7 +192,7 @@ void myQQuickView::loadMacroIniFromFile(QVariant name)
     const QString target = existingMacroFile(name);
     if (target.isEmpty())
         return;
-    const QString source = macrodialogs::getOpenFileName(
+    const QString source = dialogs::getOpenFileName(
         this, tr("Open File"), QStandardPaths::writableLocation(QStandardPaths::DesktopLocation),
         tr("Macro(*.mc)"));
     if (source.isEmpty())
@@ -207,7 +207,7 @@ void myQQuickView::saveMacroIniToFile(QVariant name)
     const QString source = existingMacroFile(name);
     if (source.isEmpty())
         return;
-    const QString target = macrodialogs::getSaveFileName(
+    const QString target = dialogs::getSaveFileName(
         this, tr("Save File"), QStandardPaths::writableLocation(QStandardPaths::DesktopLocation),
         tr("Macro(*.mc)"));
     if (target.isEmpty())

@@ -3,39 +3,12 @@
 #include "myQQuickView.h"
 
 #include "view/filesafety.h"
-#include "view/profile_dialogs.h"
+#include "view/dialogs.h"
 #include "view/profile_settings.h"
 
 #include <QFile>
-#include <QFileDialog>
-#include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
-
-namespace profiledialogs {
-
-QString standardOpenFileName(QWidget *parent, const QString &caption, const QString &dir,
-                             const QString &filter)
-{
-    return QFileDialog::getOpenFileName(parent, caption, dir, filter);
-}
-
-QString standardSaveFileName(QWidget *parent, const QString &caption, const QString &dir,
-                             const QString &filter)
-{
-    return QFileDialog::getSaveFileName(parent, caption, dir, filter);
-}
-
-void standardWarning(const QString &title, const QString &text)
-{
-    QMessageBox::warning(nullptr, title, text, QMessageBox::Ok);
-}
-
-FileDialogFn getOpenFileName = standardOpenFileName;
-FileDialogFn getSaveFileName = standardSaveFileName;
-WarningFn warning = standardWarning;
-
-} // namespace profiledialogs
 
 namespace {
 
@@ -51,7 +24,7 @@ void myQQuickView::saveProfile(int profile)
 {
     if (profile < 0 || profile >= profileSettings.size())
         return;
-    const QString target = profiledialogs::getSaveFileName(
+    const QString target = dialogs::getSaveFileName(
         this, tr("Save File"), QStandardPaths::writableLocation(QStandardPaths::DesktopLocation),
         tr("Profile(*.pf)"));
     if (target.isEmpty())
@@ -66,7 +39,7 @@ void myQQuickView::loadProfile(int profile)
 {
     if (profile < 0 || profile >= profileSettings.size())
         return;
-    const QString source = profiledialogs::getOpenFileName(
+    const QString source = dialogs::getOpenFileName(
         this, tr("Open File"), QStandardPaths::writableLocation(QStandardPaths::DesktopLocation),
         tr("Profile(*.pf)"));
     if (source.isEmpty())
@@ -91,7 +64,7 @@ QVariant myQQuickView::loadDefaultProfile(QString key)
 
 QString myQQuickView::getCustomFilePath()
 {
-    const QString path = profiledialogs::getOpenFileName(
+    const QString path = dialogs::getOpenFileName(
         this, tr("Open File"), QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
         tr("Image Files(*.png)"));
     if (path.isEmpty())
@@ -104,7 +77,7 @@ QString myQQuickView::getCustomFilePath()
             const QString t = messageTexts.value(i);
             return t.isEmpty() ? fallback : t;
         };
-        profiledialogs::warning(text(2, kPictureWarningTitle), text(3, kPictureWarningText) + path);
+        dialogs::warning(text(2, kPictureWarningTitle), text(3, kPictureWarningText) + path);
         return QString();
     }
     file.close();

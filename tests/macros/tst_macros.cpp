@@ -3,7 +3,7 @@
 #include "device/DevInfo.h"
 #include "device/Hid_Thread.h"
 #include "device/virtual/VirtualR7.h"
-#include "view/macro_dialogs.h"
+#include "view/dialogs.h"
 #include "view/myQQuickView.h"
 
 #include <QApplication>
@@ -28,19 +28,19 @@ struct DialogLog
     QString answer;
     QStringList warnings; // "title|text"
 };
-DialogLog dialogs;
+DialogLog dialogLog;
 
 QString fakeFileDialog(QWidget *, const QString &caption, const QString &dir, const QString &filter)
 {
-    dialogs.captions << caption;
-    dialogs.dirs << dir;
-    dialogs.filters << filter;
-    return dialogs.answer;
+    dialogLog.captions << caption;
+    dialogLog.dirs << dir;
+    dialogLog.filters << filter;
+    return dialogLog.answer;
 }
 
 void fakeWarning(const QString &title, const QString &text)
 {
-    dialogs.warnings << title + QLatin1Char('|') + text;
+    dialogLog.warnings << title + QLatin1Char('|') + text;
 }
 
 QStringList debugLines;
@@ -134,9 +134,9 @@ private:
 void TstMacros::initTestCase()
 {
     previousHandler = qInstallMessageHandler(collect);
-    macrodialogs::getOpenFileName = fakeFileDialog;
-    macrodialogs::getSaveFileName = fakeFileDialog;
-    macrodialogs::warning = fakeWarning;
+    dialogs::getOpenFileName = fakeFileDialog;
+    dialogs::getSaveFileName = fakeFileDialog;
+    dialogs::warning = fakeWarning;
 }
 
 void TstMacros::init()
@@ -158,7 +158,7 @@ void TstMacros::init()
     view = new myQQuickView;
     view->hid = hid;
     view->usbCodeByName = {{QStringLiteral("A"), 0x04}, {QStringLiteral("B"), 0x05}};
-    dialogs = DialogLog();
+    dialogLog = DialogLog();
     debugLines.clear();
     kb->clearLog();
 }
@@ -432,20 +432,20 @@ void TstMacros::importReplacesOnlyWhenChosenAndReadable()
     QVERIFY(writeFile(source, imported));
 
     // Cancelled.
-    dialogs.answer.clear();
+    dialogLog.answer.clear();
     view->loadMacroIniFromFile("m");
-    QCOMPARE(dialogs.captions, QStringList{"Open File"});
-    QCOMPARE(dialogs.filters, QStringList{"Macro(*.mc)"});
-    QCOMPARE(dialogs.dirs, QStringList{QStandardPaths::writableLocation(QStandardPaths::DesktopLocation)});
+    QCOMPARE(dialogLog.captions, QStringList{"Open File"});
+    QCOMPARE(dialogLog.filters, QStringList{"Macro(*.mc)"});
+    QCOMPARE(dialogLog.dirs, QStringList{QStandardPaths::writableLocation(QStandardPaths::DesktopLocation)});
     QCOMPARE(readAll(m("m")), old);
 
     // Unreadable source: the macro stays as it was.
-    dialogs.answer = tmp->filePath(QStringLiteral("desk/none.mc"));
+    dialogLog.answer = tmp->filePath(QStringLiteral("desk/none.mc"));
     view->loadMacroIniFromFile("m");
     QCOMPARE(readAll(m("m")), old);
 
     // Chosen: a byte-for-byte copy that keeps its own binding; nothing sent.
-    dialogs.answer = source;
+    dialogLog.answer = source;
     view->loadMacroIniFromFile("m");
     QCOMPARE(readAll(m("m")), imported);
     QCOMPARE(view->loadMacroIniConfig("m"), (QVariantList{5, 2}));
@@ -453,8 +453,8 @@ void TstMacros::importReplacesOnlyWhenChosenAndReadable()
     QCOMPARE(macroUploads(), QList<int>());
 
     // Only an existing macro is replaced.
-    dialogs = DialogLog();
-    dialogs.answer = source;
+    dialogLog = DialogLog();
+    dialogLog.answer = source;
     view->loadMacroIniFromFile("missing");
     QVERIFY(!QFile::exists(m("missing")));
     QVERIFY(tmp->path().size() > 0 && QDir(QStringLiteral("modules/macro")).entryList(QDir::Files).size() == 1);
@@ -466,22 +466,22 @@ void TstMacros::exportCopiesAndReplaces()
     QVERIFY(writeFile(m("m"), content));
     const QString target = tmp->filePath(QStringLiteral("desk/out.mc"));
 
-    dialogs.answer.clear();
+    dialogLog.answer.clear();
     view->saveMacroIniToFile("m");
-    QCOMPARE(dialogs.captions, QStringList{"Save File"});
-    QCOMPARE(dialogs.filters, QStringList{"Macro(*.mc)"});
+    QCOMPARE(dialogLog.captions, QStringList{"Save File"});
+    QCOMPARE(dialogLog.filters, QStringList{"Macro(*.mc)"});
     QVERIFY(!QFile::exists(target));
 
     QVERIFY(writeFile(target, "an older export that is much longer than the macro file ......................."));
-    dialogs.answer = target; // the dialog confirmed the overwrite
+    dialogLog.answer = target; // the dialog confirmed the overwrite
     view->saveMacroIniToFile("m");
     QCOMPARE(readAll(target), content);
     QCOMPARE(readAll(m("m")), content);
 
     // A missing macro shows no dialog.
-    dialogs = DialogLog();
+    dialogLog = DialogLog();
     view->saveMacroIniToFile("missing");
-    QCOMPARE(dialogs.captions, QStringList());
+    QCOMPARE(dialogLog.captions, QStringList());
 }
 
 // ------------------------------------------------------------------ upload
@@ -499,7 +499,7 @@ void TstMacros::uploadSlotIsLowEightBits()
     view->ui_10H_SetMacroKey(4, "missing");
     QCOMPARE(macroUploads(), QList<int>{4});
     QCOMPARE(slotBlock(4), QByteArray::fromHex("01000000") + QByteArray(124, 0));
-    QCOMPARE(dialogs.warnings, QStringList());
+    QCOMPARE(dialogLog.warnings, QStringList());
 }
 
 void TstMacros::tooLongMacroWarnsAndSendsNothing_data()
@@ -527,7 +527,7 @@ void TstMacros::tooLongMacroWarnsAndSendsNothing()
     QStringList fits = pressRelease("A", 31);
     QVERIFY(writeFile(m("fits"), macroFile(0)));
     QCOMPARE(view->saveMacroIni("fits", fits).toBool(), true);
-    QCOMPARE(dialogs.warnings, QStringList());
+    QCOMPARE(dialogLog.warnings, QStringList());
     QCOMPARE(macroUploads(), QList<int>{0});
     const QByteArray before = slotBlock(0);
     QCOMPARE(before.right(4).toHex(' '), QByteArray("04 81 00 00"));
@@ -537,7 +537,7 @@ void TstMacros::tooLongMacroWarnsAndSendsNothing()
     QStringList tooLong = fits;
     tooLong << "B" + kDown;
     QCOMPARE(view->saveMacroIni("fits", tooLong).toBool(), true);
-    QCOMPARE(dialogs.warnings, QStringList{warning});
+    QCOMPARE(dialogLog.warnings, QStringList{warning});
     QCOMPARE(macroUploads(), QList<int>());
     QCOMPARE(slotBlock(0), before);
     QCOMPARE(view->loadMacroIni("fits"), tooLong);
@@ -572,7 +572,7 @@ void TstMacros::unsafeNamesNeverLeaveTheFolder()
         QVERIFY(writeFile(victim, victimContent));
     const QByteArray good = macroFile(1, {"B" + kDown});
     QVERIFY(writeFile(m("good"), good));
-    dialogs.answer = m("good");
+    dialogLog.answer = m("good");
 
     QCOMPARE(view->loadMacroIni(name), QStringList());
     QCOMPARE(view->loadMacroIniConfig(name), QVariantList());
@@ -589,7 +589,7 @@ void TstMacros::unsafeNamesNeverLeaveTheFolder()
         QCOMPARE(readAll(victim), victimContent);
     QCOMPARE(readAll(m("good")), good);
     QVERIFY(!QFile::exists(m("renamed")));
-    QCOMPARE(dialogs.captions, QStringList()); // no dialog for a refused name
+    QCOMPARE(dialogLog.captions, QStringList()); // no dialog for a refused name
     QCOMPARE(slotBlock(0), QByteArray::fromHex("01000000") + QByteArray(124, 0));
 }
 

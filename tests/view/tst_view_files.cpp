@@ -3,7 +3,7 @@
 // meant to replace.
 #include "ViewFixture.h"
 #include "view/filesafety.h"
-#include "view/profile_dialogs.h"
+#include "view/dialogs.h"
 
 #include <QStandardPaths>
 #include <QtTest>
@@ -75,17 +75,17 @@ void TstViewFiles::init()
     dialogCalls.clear();
     dialogAnswer.clear();
     warnings.clear();
-    profiledialogs::getOpenFileName = fakeOpen;
-    profiledialogs::getSaveFileName = fakeSave;
-    profiledialogs::warning = fakeWarning;
+    dialogs::getOpenFileName = fakeOpen;
+    dialogs::getSaveFileName = fakeSave;
+    dialogs::warning = fakeWarning;
 }
 
 void TstViewFiles::cleanup()
 {
     runDeferredDeletes();
-    profiledialogs::getOpenFileName = profiledialogs::standardOpenFileName;
-    profiledialogs::getSaveFileName = profiledialogs::standardSaveFileName;
-    profiledialogs::warning = profiledialogs::standardWarning;
+    dialogs::getOpenFileName = dialogs::standardOpenFileName;
+    dialogs::getSaveFileName = dialogs::standardSaveFileName;
+    dialogs::warning = dialogs::standardWarning;
 }
 
 void TstViewFiles::apConfigKeepsOrderAndShrinks()

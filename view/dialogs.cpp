@@ -1,9 +1,9 @@
-#include "macro_dialogs.h"
+#include "dialogs.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
 
-namespace macrodialogs {
+namespace dialogs {
 
 QString standardOpenFileName(QWidget *parent, const QString &caption, const QString &dir,
                              const QString &filter)
@@ -27,4 +27,4 @@ FileDialogFn getOpenFileName = standardOpenFileName;
 FileDialogFn getSaveFileName = standardSaveFileName;
 WarningFn warning = standardWarning;
 
-} // namespace macrodialogs
+} // namespace dialogs

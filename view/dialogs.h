@@ -4,10 +4,11 @@
 
 class QWidget;
 
-// The import and export dialogs and the macro-too-long warning go through
-// these pointers, which default to QFileDialog and QMessageBox. Tests replace
-// them so that nothing waits for a user.
-namespace macrodialogs {
+// The view's file dialogs (profile, picture and macro import and export) and
+// its two warning boxes go through these pointers, which default to
+// QFileDialog and QMessageBox. Tests replace them so that nothing waits for
+// a user.
+namespace dialogs {
 
 // Returns the chosen path, or an empty string when cancelled.
 using FileDialogFn = QString (*)(QWidget *parent, const QString &caption, const QString &dir,
@@ -26,4 +27,4 @@ QString standardSaveFileName(QWidget *parent, const QString &caption, const QStr
                              const QString &filter);
 void standardWarning(const QString &title, const QString &text);
 
-} // namespace macrodialogs
+} // namespace dialogs
