@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs the whole test suite
-# headless; then builds the non-GUI parts with AddressSanitizer and
+# headless, takes a screenshot per skin into build/artifacts; then builds the non-GUI parts with AddressSanitizer and
 # UndefinedBehaviorSanitizer and runs their tests again.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -11,6 +11,9 @@ jobs=$(nproc)
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$jobs"
 (cd build && ctest --output-on-failure -j1)
+
+# Pictures of the running program, one per skin, for people to look at.
+bash tools/screenshot.sh build build/artifacts || echo "screenshots could not be taken (see build/artifacts)"
 
 san="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DR7_BUILD_GUI=OFF -DR7_BUILD_BENCH=OFF \
