@@ -373,8 +373,9 @@ def run_checks(files):
 # Map of the layout
 # ---------------------------------------------------------------------------
 
-def ascii_map(show="matrix"):
-    """One character cell per 6 px across, one line per row of keys."""
+def _key_map(label_of):
+    """One character cell per 6 px across, one line per row of keys; each
+    key drawn as [label] over its width."""
     scale = 6
     width = L.PICTURE_W // scale + 2
     lines = []
@@ -384,7 +385,7 @@ def ascii_map(show="matrix"):
             if k.row != row:
                 continue
             x0, x1 = k.x // scale, (k.x + k.w) // scale
-            label = str(k.matrix) if show == "matrix" else k.legend
+            label = label_of(k)
             cell = "[" + label.center(max(x1 - x0 - 1, len(label)))[:x1 - x0 - 1] + "]"
             for i, ch in enumerate(cell):
                 if x0 + i < width:
@@ -393,29 +394,21 @@ def ascii_map(show="matrix"):
     return "\n".join(lines)
 
 
+def ascii_map(show="matrix"):
+    return _key_map(lambda k: str(k.matrix) if show == "matrix" else k.legend)
+
+
 def spiral_map():
     marks = {}
     for i, m in enumerate(L.SPIRAL_1):
         marks[m] = "a%d" % i
     for i, m in enumerate(L.SPIRAL_2):
         marks[m] = "b%d" % i
-    scale = 6
-    width = L.PICTURE_W // scale + 2
-    lines = []
-    for row in range(6):
-        line = [" "] * width
-        for k in L.KEYS:
-            if k.row != row:
-                continue
-            x0, x1 = k.x // scale, (k.x + k.w) // scale
-            label = marks.get(k.matrix, "")
-            if k.matrix in L.CENTRE_BLOCK:
-                label = label.upper()
-            cell = "[" + label.center(x1 - x0 - 1)[:x1 - x0 - 1] + "]"
-            for i, ch in enumerate(cell):
-                line[x0 + i] = ch
-        lines.append("".join(line).rstrip())
-    return "\n".join(lines)
+
+    def label_of(k):
+        label = marks.get(k.matrix, "")
+        return label.upper() if k.matrix in L.CENTRE_BLOCK else label
+    return _key_map(label_of)
 
 
 # ---------------------------------------------------------------------------
